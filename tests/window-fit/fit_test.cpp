@@ -9,29 +9,7 @@
 #include "host_window.h"
 #include "move_recorder.h"
 #include "ok.h"
-
-static const int kLeft = 40, kTop = 30;
-
-struct WindowKind {
-  const char* name;
-  DWORD style;
-  DWORD exStyle;
-  int menuItems;         // 0: no menu bar
-  int startW, startH;    // outer size at creation
-  int targetW, targetH;  // client size asked for
-  bool menuRewraps;      // the menu bar changes rows between the two widths
-};
-
-static const WindowKind kKinds[] = {
-    {"overlapped", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, 640, 480, false},
-    {"menu one row", WS_OVERLAPPEDWINDOW, 0, 3, 500, 400, 640, 480, false},
-    {"menu wraps, widening", WS_OVERLAPPEDWINDOW, 0, 12, 300, 300, 900, 600, true},
-    {"menu wraps, narrowing", WS_OVERLAPPEDWINDOW, 0, 12, 900, 400, 300, 200, true},
-    {"popup without frame", WS_POPUP, 0, 0, 300, 200, 640, 480, false},
-    {"tool window", WS_OVERLAPPEDWINDOW, WS_EX_TOOLWINDOW, 0, 400, 300, 512, 384, false},
-    {"dialog frame, client edge", WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME | WS_EX_CLIENTEDGE,
-     0, 400, 300, 600, 450, false},
-};
+#include "window_kinds.h"
 
 static int Width(RECT r) { return r.right - r.left; }
 static int Height(RECT r) { return r.bottom - r.top; }
@@ -42,12 +20,6 @@ static int Height(RECT r) { return r.bottom - r.top; }
 static int Requested(long long extent) {
   int clamped = extent > INT_MAX ? INT_MAX : extent < INT_MIN ? INT_MIN : (int)extent;
   return clamped < 0 ? 0 : clamped > 32767 ? 32767 : clamped;
-}
-
-static HWND CreateKind(const WindowKind* kind) {
-  HMENU menu = kind->menuItems ? HostCreateMenuBar(kind->menuItems) : NULL;
-  return HostCreateWindow(kind->style, kind->exStyle, menu, kLeft, kTop, kind->startW,
-                          kind->startH, MoveRecorderProc);
 }
 
 // The two moves as the fit must make them: each at the window's top-left,
@@ -90,9 +62,10 @@ static RECT FitRecorded(HWND window, int targetW, int targetH) {
 }
 
 static void TestKinds(void) {
-  for (const WindowKind& kind : kKinds) {
+  for (int i = 0; i < kWindowKindCount; ++i) {
+    const WindowKind& kind = kWindowKinds[i];
     OkContext("%s", kind.name);
-    HWND window = CreateKind(&kind);
+    HWND window = CreateWindowOfKind(&kind, MoveRecorderProc);
     RECT startWindow = HostWindowRect(window);
     SIZE startClient = HostClientSize(window);
     FitRecorded(window, kind.targetW, kind.targetH);
@@ -121,7 +94,7 @@ static void TestKinds(void) {
 // A target equal to the current client size still makes both moves.
 static void TestSameSize(void) {
   OkContext("same size");
-  HWND window = CreateKind(&kKinds[1]);
+  HWND window = CreateWindowOfKind(&kWindowKinds[1], MoveRecorderProc);
   SIZE client = HostClientSize(window);
   RECT start = FitRecorded(window, client.cx, client.cy);
   CheckMoves(start, client.cx, client.cy);
@@ -147,7 +120,7 @@ static void TestUnhonouredTargets(void) {
   };
   for (const auto& target : kTargets) {
     OkContext("target %s (%dx%d)", target.name, target.w, target.h);
-    HWND window = CreateKind(&kKinds[0]);
+    HWND window = CreateWindowOfKind(&kWindowKinds[0], MoveRecorderProc);
     RECT start = FitRecorded(window, target.w, target.h);
     CheckMoves(start, target.w, target.h);
     SIZE client = HostClientSize(window);
@@ -159,7 +132,7 @@ static void TestUnhonouredTargets(void) {
 
 // A destroyed window's handle: the moves go nowhere, and nothing crashes.
 static void TestDestroyedWindow(void) {
-  HWND window = CreateKind(&kKinds[0]);
+  HWND window = CreateWindowOfKind(&kWindowKinds[0], MoveRecorderProc);
   DestroyWindow(window);
   RecordMoves(true);
   FitClientArea(window, 640, 480);
