@@ -2,8 +2,7 @@
 
 #include <string.h>
 
-// Full path of file in the folder of the running executable.
-static void PathBesideExecutable(const char* file, char* path, DWORD size) {
+void PathBesideExecutable(const char* file, char* path, DWORD size) {
   DWORD length = GetModuleFileNameA(NULL, path, size);
   char* slash = strrchr(path, '\\');
   if (length == 0 || length >= size || slash == NULL) {
