@@ -3,10 +3,9 @@
 #include <stdio.h>
 
 #include "floor_fit.h"
-#include "host_services.h"
 #include "host_window.h"
 #include "plugin_module.h"
-#include "pump.h"
+#include "plugin_call.h"
 #include "report.h"
 #include "sections.h"
 #include "timing.h"
@@ -20,18 +19,12 @@ static const SIZE kTargets[2] = {{640, 480}, {600, 450}};
 
 static long long pluginTicks[kCallSamples];
 static long long floorTicks[kCallSamples];
-static char command[16];
-static char reply[16];
 
-// One plug-in call, timed from the call to its return. Reporting the size
-// and copying the command are the host's business and stay outside.
+// One plug-in call, timed from the call to its return.
 static long long TimePluginCall(const PluginModule* plugin, HWND window, SIZE target) {
-  HostReportSize(target.cx, target.cy);
-  lstrcpyA(command, "AdjustWindow");
-  int status = 0;
-  long long start = Ticks();
-  plugin->main(NULL, window, command, &status, reply);
-  return Ticks() - start;
+  long long ticks = 0;
+  CallPluginFit(plugin, window, target.cx, target.cy, &ticks);
+  return ticks;
 }
 
 // One floor fit, timed.
@@ -52,7 +45,7 @@ static void Sample(const PluginModule* plugin, HWND window, int pairs, bool keep
       long long ticks =
           pluginTurn ? TimePluginCall(plugin, window, target) : TimeFloorCall(window, target);
       if (keep) (pluginTurn ? pluginTicks : floorTicks)[i] = ticks;
-      PumpPending();
+      HostDispatchPending();
     }
   }
 }

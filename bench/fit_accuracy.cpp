@@ -6,7 +6,7 @@
 
 #include "fit_client_area.h"
 #include "host_window.h"
-#include "move_counter.h"
+#include "move_recorder.h"
 #include "report.h"
 #include "sections.h"
 #include "single_move_fits.h"
@@ -37,12 +37,13 @@ struct FitOutcome {
 
 // Fits a fresh window of the kind one way, and measures once X has caught up.
 static FitOutcome TryFit(const WindowKind* kind, FitFn fit) {
-  HWND window = CreateWindowOfKind(kind, CountMovesProc);
+  HWND window = CreateWindowOfKind(kind, MoveRecorderProc);
   HostDrainMessages();
-  movesSeen = 0;
+  RecordMoves(true);
   fit(window, kind->targetW, kind->targetH);
+  RecordMoves(false);
   FitOutcome outcome;
-  outcome.moves = movesSeen;
+  outcome.moves = recordedMoveCount;
   HostDrainMessages();
   outcome.client = HostClientSize(window);
   outcome.exact = outcome.client.cx == kind->targetW && outcome.client.cy == kind->targetH;

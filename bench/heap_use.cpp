@@ -6,14 +6,13 @@
 #include <string.h>
 #include <windows.h>
 
-#include "plugin_module.h"
 #include "floor_fit.h"
 #include "heap_census.h"
+#include "host_window.h"
 #include "load_notice.h"
 #include "pe_image.h"
 #include "plugin_call.h"
 #include "plugin_module.h"
-#include "pump.h"
 #include "report.h"
 #include "sections.h"
 #include "window_kinds.h"
@@ -66,10 +65,10 @@ static HeapCensus MeasureBatch(const PluginModule* plugin, HWND window) {
     int width = i % 2 ? 600 : 640;
     int height = i % 2 ? 450 : 480;
     if (plugin != NULL)
-      CallPluginFit(plugin, window, width, height);
+      CallPluginFit(plugin, window, width, height, NULL);
     else
       FloorFit(window, width, height);
-    PumpPending();
+    HostDispatchPending();
   }
   return CensusChange(before, TakeHeapCensus());
 }

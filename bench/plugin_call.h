@@ -7,4 +7,7 @@
 
 // Reports width x height as the host's size, then passes the command
 // "AdjustWindow" (a fresh copy) to VorqPlugInMain; returns the status.
-int CallPluginFit(const PluginModule* plugin, HWND window, int width, int height);
+// With ticks, stores how long VorqPlugInMain itself took: reporting the
+// size and copying the command are the host's business and stay outside.
+int CallPluginFit(const PluginModule* plugin, HWND window, int width, int height,
+                  long long* ticks);

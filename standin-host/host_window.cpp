@@ -39,15 +39,19 @@ HMENU HostCreateMenuBar(int count) {
   return bar;
 }
 
+void HostDispatchPending(void) {
+  MSG msg;
+  while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
 void HostDrainMessages(void) {
   DWORD start = GetTickCount();
   while (GetTickCount() - start < 500) {
     if (MsgWaitForMultipleObjects(0, NULL, FALSE, 50, QS_ALLINPUT) == WAIT_TIMEOUT) break;
-    MSG msg;
-    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
+    HostDispatchPending();
   }
 }
 
